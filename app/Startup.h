@@ -1,0 +1,14 @@
+#pragma once
+
+class QLockFile;
+
+// The program entry: single-instance guard, directories, the settings read
+// once, login, then the main window and the data modules.
+int runProgram(int argc, char **argv);
+
+// Takes the single-instance lock of the program directory. A lock left by a
+// process that no longer runs is taken over. Shows the refusal message and
+// returns false when another copy holds it.
+bool acquireSingleInstance(QLockFile &lock);
+
+inline constexpr char kProgramVersion[] = "1.9.2";

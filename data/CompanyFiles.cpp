@@ -1,0 +1,67 @@
+#include "data/CompanyFiles.h"
+
+#include "platform/sqlite/Database.h"
+
+#include <QDir>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace CompanyFiles {
+
+QString perCompanyFileName(const QString &templateFileName, const QString &code)
+{
+    const qsizetype dot = templateFileName.indexOf(u'.');
+    if (dot < 0)
+        return u'_' + code + templateFileName;
+    return templateFileName.left(dot) + u'_' + code + templateFileName.mid(dot);
+}
+
+QString tableName(const QString &base, const QString &code)
+{
+    return base + u'_' + code;
+}
+
+QString filePattern(const QString &code)
+{
+    return QStringLiteral("*_") + code + QStringLiteral(".*");
+}
+
+QStringList companyFiles(const QString &dataDir, const QString &code)
+{
+    QStringList out;
+    const QDir dir(dataDir);
+    for (const QString &name : dir.entryList({filePattern(code)}, QDir::Files | QDir::Hidden, QDir::Name))
+        out << dir.filePath(name);
+    return out;
+}
+
+bool suffixTablesInFile(const QString &file, const QString &code, QString *error)
+{
+    const QString conn = QStringLiteral("suffix-") + QUuid::createUuid().toString(QUuid::Id128);
+    bool ok = Database::open(file, error, conn);
+    if (ok) {
+        QSqlDatabase db = Database::connection(conn);
+        QStringList tables;
+        {
+            QSqlQuery q(db);
+            ok = q.exec(QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' AND name NOT LIKE 'sqlite_%'"));
+            while (ok && q.next())
+                tables << q.value(0).toString();
+        }
+        ok = ok && Database::exec(db, QStringLiteral("BEGIN IMMEDIATE"), error);
+        for (const QString &t : tables) {
+            if (!ok)
+                break;
+            ok = Database::exec(db, QStringLiteral("ALTER TABLE \"%1\" RENAME TO \"%2\"").arg(t, tableName(t, code)),
+                                error);
+        }
+        if (ok)
+            ok = Database::exec(db, QStringLiteral("COMMIT"), error);
+        else
+            Database::exec(db, QStringLiteral("ROLLBACK"));
+    }
+    Database::close(conn);
+    return ok;
+}
+
+} // namespace CompanyFiles
