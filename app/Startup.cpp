@@ -10,6 +10,7 @@
 #include "data/TDATA_TABLOLAR.h"
 #include "data/TableCatalogue.h"
 #include "dialogs/Messages.h"
+#include "dialogs/ModalRunner.h"
 #include "platform/AppContext.h"
 
 #include <QApplication>
@@ -64,12 +65,16 @@ int runProgram(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("zezuzur"));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     QApplication::setStyle(new HintStyle);
-    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale(QLocale::Turkish), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+    return runSession();
+}
 
+int runSession()
+{
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     AppContext &ctx = appContext();
     ctx.setProgramDir(resolveProgramDir());
     QDir().mkpath(ctx.programDir);
@@ -84,8 +89,9 @@ int runProgram(int argc, char **argv)
     TableCatalogue::ensureTemplateSet(ctx.templateDir(), &templateError);
     installErrorReporters();
 
+    // Owns the connection for the whole run, so it lives until the end.
     Tsifreyigirin login;
-    login.exec();
+    runModal(&login);
     if (!login.klnc_SDR())
         return 0;
 
