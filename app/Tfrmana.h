@@ -4,8 +4,17 @@
 
 #include <QMainWindow>
 
-// The main window. Its first showing sets up the company workspace and writes
-// the settings template; closing it closes the connection and ends the program.
+#include <functional>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+class QWidget;
+
+// The main window: a thin bar at the top of the screen with the main menu and
+// the icon toolbar on one band. Its first showing sets up the company
+// workspace and reads the settings; closing it asks the exit dialog.
 class Tfrmana : public QMainWindow
 {
     Q_OBJECT
@@ -18,13 +27,36 @@ public:
 
     static QString captionFor(const QString &companyName);
 
+    // Record count of a company table (T + "_" + code), W an optional second
+    // line with its own WHERE; 0 after the error report labelled "RC_foras".
+    int RC_foras(const QString &table, const QString &condition = {}) const;
+
+    // Toolbar look, as the settings menu sets it.
+    void applyToolbarPicture(const QString &path);
+    void applyToolbarFont(const QString &family, int pointSize, int style);
+    void resetToolbarLook();
+    QFont toolbarFont() const;
+    bool hasToolbarPicture() const { return !m_picturePath.isEmpty(); }
+
+    QAction *action(const QString &objectName) const;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildToolbar();
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, std::function<void()> run = {});
     void firstShowing();
+    void readToolbarSettings();
+    void chooseToolbarPicture();
+    void chooseToolbarFont();
 
     DataModules m_modules;
     bool m_firstShowingDone = false;
+    QWidget *m_band = nullptr;
+    QMenuBar *m_menu = nullptr;
+    QToolBar *m_tools = nullptr;
+    QString m_picturePath;
 };

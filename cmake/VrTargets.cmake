@@ -1,3 +1,10 @@
+# A file added to a folder reconfigures the build (CONFIGURE_DEPENDS), but
+# AUTOMOC with Ninja does not notice the new file by itself: dropping its stamp
+# at configure time makes it rescan (it only regenerates what changed).
+function(vr_rerun_moc_after_configure target)
+  file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+endfunction()
+
 # One static library per source folder; sources are picked up by folder so that
 # adding a screen needs no edit here.
 function(vr_folder_library name)
@@ -17,8 +24,7 @@ function(vr_folder_library name)
     return()
   endif()
   add_library(${name} STATIC ${_src})
-  # A file added to the folder must rerun moc even when older outputs exist.
-  set_property(TARGET ${name} PROPERTY AUTOGEN_TARGET_DEPENDS ${_src})
+  vr_rerun_moc_after_configure(${name})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LINK})
 endfunction()
@@ -32,7 +38,7 @@ function(vr_folder_tests folder)
     return()
   endif()
   add_executable(test_${folder} ${_src})
-  set_property(TARGET test_${folder} PROPERTY AUTOGEN_TARGET_DEPENDS ${_src})
+  vr_rerun_moc_after_configure(test_${folder})
   target_link_libraries(test_${folder} PRIVATE testsupport ${ARG_LINK})
   add_test(NAME ${folder} COMMAND test_${folder})
   set_tests_properties(${folder} PROPERTIES TIMEOUT 300
