@@ -3,6 +3,7 @@
 #include "platform/sqlite/Database.h"
 
 #include <QDir>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
@@ -47,6 +48,8 @@ bool suffixTablesInFile(const QString &file, const QString &code, QString *error
             ok = q.exec(QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' AND name NOT LIKE 'sqlite_%'"));
             while (ok && q.next())
                 tables << q.value(0).toString();
+            if (!ok && error)
+                *error = q.lastError().text();
         }
         ok = ok && Database::exec(db, QStringLiteral("BEGIN IMMEDIATE"), error);
         for (const QString &t : tables) {
