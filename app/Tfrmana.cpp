@@ -2,6 +2,10 @@
 
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "admin/BackupReminder.h"
+#include "admin/Tcikis_formu.h"
+#include "admin/Tekran_kilit.h"
+#include "admin/Tork_genel_ayarlar.h"
 #include "data/DataReport.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ModalRunner.h"
@@ -71,6 +75,7 @@ Tfrmana::Tfrmana(QWidget *parent)
     layout->addStretch(1);
     setCentralWidget(m_band);
 
+    m_generalSettings = new Tork_genel_ayarlar(this);
     buildMenus();
     buildToolbar();
 }
@@ -139,11 +144,12 @@ void Tfrmana::buildMenus()
 
     QMenu *other = m_menu->addMenu(QStringLiteral("Diğer İşlemler"));
     other->setToolTipsVisible(true);
-    addItem(other, QStringLiteral("EkranKilitle"), QStringLiteral("Ekran Kilitle"));
+    addItem(other, QStringLiteral("EkranKilitle"), QStringLiteral("Ekran Kilitle"), [this] { Tekran_kilit::lock(this); });
 
     QMenu *settings = m_menu->addMenu(QStringLiteral("Ayarlar"));
     settings->setToolTipsVisible(true);
-    addItem(settings, QStringLiteral("GenelAyarlar"), QStringLiteral("Genel Ayarlar"));
+    addItem(settings, QStringLiteral("GenelAyarlar"), QStringLiteral("Genel Ayarlar"),
+            [this] { m_generalSettings->showModal(); });
     addItem(settings, QStringLiteral("FirmaBilgileri"), QStringLiteral("Firma Bilgileri"));
     addItem(settings, QStringLiteral("ZeminResim"), QStringLiteral("Araç Çubuğu Zemin Resim Belirle"),
             [this] { chooseToolbarPicture(); });
@@ -222,6 +228,8 @@ void Tfrmana::firstShowing()
     Workspace::setUp(m_modules, appContext());
     writeSettingsTemplate(appContext());
     readToolbarSettings();
+    m_generalSettings->loadSettings();
+    yedek_hatirlatma(this);
 }
 
 void Tfrmana::readToolbarSettings()
@@ -332,6 +340,10 @@ int Tfrmana::RC_foras(const QString &table, const QString &condition) const
 
 void Tfrmana::closeEvent(QCloseEvent *event)
 {
+    if (!Tcikis_formu::ask(this)) {
+        event->ignore(); // everything stays as it was, the connection included
+        return;
+    }
     Workspace::DB_CLOSE();
     event->accept();
 }

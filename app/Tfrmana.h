@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAction;
+class Tork_genel_ayarlar;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -40,6 +41,9 @@ public:
 
     QAction *action(const QString &objectName) const;
 
+    // The general settings dialog of the run; other screens read its controls.
+    Tork_genel_ayarlar *generalSettings() const { return m_generalSettings; }
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -59,4 +63,5 @@ private:
     QMenuBar *m_menu = nullptr;
     QToolBar *m_tools = nullptr;
     QString m_picturePath;
+    Tork_genel_ayarlar *m_generalSettings = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/Tfrmana.h"
 #include "data/DataReport.h"
+#include "dialogs/ModalRunner.h"
 #include "data/TDATALAR.h"
 #include "data/TDATAMOD_TMP.h"
 #include "data/TDATA_TABLOLAR.h"
@@ -11,6 +12,7 @@
 #include "support/TestRegistry.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QMenu>
 #include <QSqlQuery>
@@ -55,6 +57,7 @@ private Q_SLOTS:
     void toolbarFontFromSettings();
     void resetWritesTheDesignedLook();
     void recordCount();
+    void closingAsksTheExitDialog();
 };
 
 void TestTfrmana::firstShowingRunsOnceAndPreparesTheWorkspace()
@@ -154,6 +157,29 @@ void TestTfrmana::recordCount()
     QCOMPARE(reports.size(), 1);
     QVERIFY(reports.first().startsWith(QStringLiteral("RC_foras|")));
     QVERIFY(reports.first().endsWith(QStringLiteral("\r\r\nSELECT count(*) as RECCNT FROM YokTablo_7")));
+}
+
+void TestTfrmana::closingAsksTheExitDialog()
+{
+    LoggedIn s;
+    s.window.show();
+    QStringList shown;
+    setModalHandler([&](QDialog *d) {
+        shown << d->objectName();
+        return int(QDialog::Rejected); // "Hayır"
+    });
+    QVERIFY(!s.window.close());
+    QVERIFY(s.window.isVisible());
+    QVERIFY(Database::isOpen());
+    QCOMPARE(s.window.RC_foras(QStringLiteral("anastokgirisi")), 0); // the datasets keep working
+    setModalHandler([&](QDialog *d) {
+        shown << d->objectName();
+        return int(QDialog::Accepted); // "Evet"
+    });
+    QVERIFY(s.window.close());
+    setModalHandler({});
+    QVERIFY(!Database::isOpen());
+    QCOMPARE(shown.size(), 2);
 }
 
 VR_TEST(TestTfrmana)
