@@ -1,10 +1,6 @@
 #include "platform/report/TextMeasure.h"
 
-#include <QFontMetricsF>
 #include <QImage>
-
-#include <memory>
-#include <vector>
 
 namespace Report {
 
@@ -23,18 +19,6 @@ QImage &measureDevice()
     return image;
 }
 
-const QFontMetricsF &metrics(const TextStyle &style)
-{
-    // A handful of styles per report; metrics are costly to build, cheap to use.
-    static std::vector<std::pair<TextStyle, std::unique_ptr<QFontMetricsF>>> cache;
-    for (const auto &entry : cache) {
-        if (entry.first == style)
-            return *entry.second;
-    }
-    cache.emplace_back(style, std::make_unique<QFontMetricsF>(reportFont(style), &measureDevice()));
-    return *cache.back().second;
-}
-
 double toMm(double px)
 {
     return px * 25.4 / kDpi;
@@ -46,6 +30,16 @@ double toPx(double mm)
 }
 
 } // namespace
+
+const QFontMetricsF &TextMeasure::metrics(const TextStyle &style) const
+{
+    for (const auto &entry : m_cache) {
+        if (entry.first == style)
+            return *entry.second;
+    }
+    m_cache.emplace_back(style, std::make_unique<QFontMetricsF>(reportFont(style), &measureDevice()));
+    return *m_cache.back().second;
+}
 
 QFont reportFont(const TextStyle &style)
 {

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "platform/report/ReportLayout.h"
 
@@ -20,6 +25,13 @@ public:
     QString elided(const TextStyle &style, const QString &text, double widthMm) const;
     // Lines the text takes when wrapped at word breaks to the width.
     int wrappedLines(const TextStyle &style, const QString &text, double widthMm) const;
+
+private:
+    const QFontMetricsF &metrics(const TextStyle &style) const;
+
+    // A handful of styles per report; metrics are costly to build, cheap to use.
+    // Kept per measurer, not process-wide, so none outlives the application's fonts.
+    mutable std::vector<std::pair<TextStyle, std::unique_ptr<QFontMetricsF>>> m_cache;
 };
 
 } // namespace Report

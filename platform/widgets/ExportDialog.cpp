@@ -12,13 +12,17 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +48,31 @@ ExportDialog::ExportDialog(QAbstractItemModel *model, QWidget *parent)
     : QDialog(parent), m_rows(Report::RowSet::fromModel(model))
 {
     build();
+}
+
+ExportDialog::ExportDialog(QTableView *view, QWidget *parent)
+    : QDialog(parent), m_rows(Report::RowSet::fromModel(view->model()))
+{
+    build();
+    followGrid(view);
+}
+
+void ExportDialog::followGrid(const QTableView *view)
+{
+    const QHeaderView *header = view->horizontalHeader();
+    QList<QListWidgetItem *> shown, hidden;
+    while (m_columns->count() > 0) {
+        QListWidgetItem *item = m_columns->takeItem(0);
+        const int column = item->data(Qt::UserRole).toInt();
+        const bool isHidden = view->isColumnHidden(column);
+        item->setCheckState(isHidden ? Qt::Unchecked : Qt::Checked);
+        (isHidden ? hidden : shown).append(item);
+    }
+    std::stable_sort(shown.begin(), shown.end(), [header](QListWidgetItem *a, QListWidgetItem *b) {
+        return header->visualIndex(a->data(Qt::UserRole).toInt()) < header->visualIndex(b->data(Qt::UserRole).toInt());
+    });
+    for (QListWidgetItem *item : shown + hidden)
+        m_columns->addItem(item);
 }
 
 void ExportDialog::build()

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
+class QTableView;
 
 // The export dialog: the user picks the format, the columns and their order,
 // and the file; accepting writes the rows it was given. Callers run it through
@@ -25,6 +26,8 @@ public:
     // (its filter and order) is what gets written, with the grid's captions.
     explicit ExportDialog(Report::RowSet rows, QWidget *parent = nullptr);
     explicit ExportDialog(QAbstractItemModel *model, QWidget *parent = nullptr);
+    // The grid's columns in the order it shows them; hidden ones follow, unchecked.
+    explicit ExportDialog(QTableView *view, QWidget *parent = nullptr);
 
     const Report::RowSet &rows() const { return m_rows; }
 
@@ -51,6 +54,7 @@ public Q_SLOTS:
 
 private:
     void build();
+    void followGrid(const QTableView *view);
     void formatChanged();
     void browse();
     void moveCurrent(int delta);

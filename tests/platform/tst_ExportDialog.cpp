@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QHeaderView>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -45,6 +47,7 @@ class TestExportDialog : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void writesTheChosenColumnsInTheChosenOrder();
+    void followsTheGridsColumns();
     void suffixFollowsTheFormat_data();
     void suffixFollowsTheFormat();
     void refusesAndStaysOpen_data();
@@ -72,6 +75,22 @@ void TestExportDialog::writesTheChosenColumnsInTheChosenOrder()
     QFile f(dir.file(QStringLiteral("liste.csv")));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(f.readAll().mid(3)), QStringLiteral("1.Fiyat;Stok Kodu\r\n12,5;Ş-1\r\n"));
+}
+
+void TestExportDialog::followsTheGridsColumns()
+{
+    TestProgramDir dir;
+    QTableView view;
+    view.setModel(gridModel(&view));
+    view.setColumnHidden(1, true);
+    view.horizontalHeader()->moveSection(2, 0);
+    ExportDialog dialog(&view);
+    QCOMPARE(dialog.chosenColumns(), (QList<int>{2, 0}));
+    // The hidden column is still offered, last and unchecked.
+    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("columnList"));
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(2)->text(), QStringLiteral("Cinsi"));
+    QCOMPARE(list->item(2)->checkState(), Qt::Unchecked);
 }
 
 void TestExportDialog::suffixFollowsTheFormat_data()

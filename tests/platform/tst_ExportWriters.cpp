@@ -207,6 +207,12 @@ void TestExportWriters::rowsComeAsTheScreenShowsThem()
         QCOMPARE(rows.rowCount(), 70);
         QCOMPARE(rows.value(0, QStringLiteral("stok_kodu")).toString(), QStringLiteral("K695"));
         QCOMPARE(rows.value(69, 1).toDouble(), 5.0);
+
+        QSqlQuery query(QStringLiteral("SELECT STOK_KODU, FIYAT1 FROM kart WHERE FIYAT1 >= 698 ORDER BY FIYAT1"), db);
+        const RowSet fromQuery = RowSet::fromQuery(query);
+        QCOMPARE(fromQuery.fields(), rows.fields());
+        QCOMPARE(fromQuery.rowCount(), 2);
+        QCOMPARE(fromQuery.value(1, 0).toString(), QStringLiteral("K699"));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("exporttest"));
 }

@@ -2,6 +2,7 @@
 #include "platform/report/Paginator.h"
 #include "support/TestRegistry.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Report;
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void cellTexts();
     void longTextIsCutToItsColumn();
     void pageCountIsKnownOnEveryPage();
+    void picturesComeFromTheItemOrTheRowsFile();
 };
 
 void TestReportPagination::pagesHoldEveryRowOnce_data()
@@ -265,6 +267,40 @@ void TestReportPagination::pageCountIsKnownOnEveryPage()
     // 3 x (0,1 + ... + rows/10) in fixed point.
     QCOMPARE(model.totals.sum(QStringLiteral("DEGER")), Currency::fromScaled(3 * 1000LL * rows * (rows + 1) / 2));
     QCOMPARE(model.pages.first().cells(4).first(), QStringLiteral("0,3"));
+}
+
+void TestReportPagination::picturesComeFromTheItemOrTheRowsFile()
+{
+    QTemporaryDir dir;
+    QImage red(30, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QString file = dir.filePath(QStringLiteral("resim.png"));
+    QVERIFY(red.save(file));
+
+    Layout layout;
+    layout.titleBand.height = 45;
+    layout.titleBand.items = {Item::pictureBox(QStringLiteral("qstok_resmi"), red, QRectF(130, 0, 40, 40))};
+    layout.detail.height = 30;
+    Item perRow;
+    perRow.name = QStringLiteral("kisiResmi");
+    perRow.content = Content::PictureField;
+    perRow.field = QStringLiteral("RESADI");
+    perRow.rect = QRectF(0, 0, 25, 25);
+    layout.detail.items = {perRow, Item::fieldValue(QStringLiteral("ad"), QStringLiteral("Adı : "),
+                                                    QStringLiteral("AD"), QRectF(30, 0, 80, 5))};
+    RowSet rows({QStringLiteral("AD"), QStringLiteral("RESADI")});
+    rows.appendRow({QStringLiteral("Ayşe"), file});
+    rows.appendRow({QStringLiteral("Işık"), dir.filePath(QStringLiteral("yok.png"))});
+
+    const Page page = paginate(layout, rows, kPrinted).pages.first();
+    QCOMPARE(page.pictures.size(), 3);
+    QCOMPARE(page.pictures[0].name, QStringLiteral("qstok_resmi"));
+    QCOMPARE(page.pictures[0].rect, QRectF(layout.margins.left() + 130, layout.margins.top(), 40, 40));
+    QCOMPARE(page.pictures[1].image.size(), QSize(30, 20));
+    // A missing file leaves the box empty instead of failing the report.
+    QVERIFY(page.pictures[2].image.isNull());
+    QCOMPARE(page.pictures[2].rect.top() - page.pictures[1].rect.top(), 30.0);
+    QCOMPARE(page.text(QStringLiteral("ad"))->text, QStringLiteral("Adı : Ayşe"));
 }
 
 VR_TEST(TestReportPagination)

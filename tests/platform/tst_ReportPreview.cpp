@@ -1,12 +1,17 @@
 #include "platform/AppContext.h"
 #include "platform/ini/IniFile.h"
 #include "platform/report/Paginator.h"
+#include "platform/report/ReportPainter.h"
 #include "platform/widgets/ReportPreview.h"
 #include "support/TestProgramDir.h"
 #include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QSpinBox>
 #include <QTest>
 
@@ -38,6 +43,7 @@ private Q_SLOTS:
     void emptyReportShowsOnePage();
     void savesPdfAndRemembersTheFolder();
     void failedPdfIsShownNotHidden();
+    void printsTheChosenPageRange();
 };
 
 void TestReportPreview::opensAsTheCallerSays_data()
@@ -120,6 +126,29 @@ void TestReportPreview::failedPdfIsShownNotHidden()
     ReportPreview preview(pages(5));
     QVERIFY(!preview.savePdf(dir.file(QStringLiteral("yok/rapor.pdf"))));
     QVERIFY(preview.statusText().startsWith(QStringLiteral("PDF kaydedilemedi")));
+}
+
+void TestReportPreview::printsTheChosenPageRange()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const PageModel model = pages(200);
+    QVERIFY(model.pageCount() >= 3);
+    // What the print button does after the system's dialog, on a printer that writes a file.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("yazici.pdf")));
+    printer.setPageLayout(pageLayout(model));
+    printer.setFullPage(true);
+    QVERIFY(paint(model, &printer, nullptr, 2, 3));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("yazici.pdf")), QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(30000));
+    const QStringList printed = QString::fromUtf8(p.readAllStandardOutput()).split(QChar(u'\f'), Qt::SkipEmptyParts);
+    QCOMPARE(printed.size(), 2);
+    QVERIFY(printed[0].contains(QStringLiteral("K%1").arg(model.pages[1].firstRow)));
+    QVERIFY(printed[1].contains(QStringLiteral("K%1").arg(model.pages[2].firstRow)));
 }
 
 VR_TEST(TestReportPreview)
