@@ -1,5 +1,7 @@
 #include "app/login/Tsifreyigirin.h"
 
+#include "admin/Tgecici_dosyalar.h"
+
 #include "app/Startup.h"
 #include "app/login/LoginTextButton.h"
 #include "app/login/Tiletisim_formu.h"
@@ -222,8 +224,7 @@ void Tsifreyigirin::buildWidgets()
             [this] { openCompanyDialog(Tkullanici_islemleri::Page::Degis); });
     connect(m_operationItems[2], &QAbstractButton::clicked, this,
             [this] { openCompanyDialog(Tkullanici_islemleri::Page::Sil); });
-    m_operationItems[3]->setEnabled(false);
-    m_operationItems[3]->setToolTip(QStringLiteral("Bu ekran henüz hazır değil."));
+    connect(m_operationItems[3], &QAbstractButton::clicked, this, [this] { Tgecici_dosyalar::showDialog(this); });
     m_operations->hide();
     m_panel->hide();
 
