@@ -123,35 +123,41 @@ bool StockFigures::execute(QSqlQuery *q, const QString &reportSql)
     return false;
 }
 
-bool StockFigures::balance(const QString &stockCode, Currency &balance, Currency &critical)
+bool StockFigures::cardQuantities(const QString &stockCode, Currency &critical, Currency &opening)
 {
-    balance = critical = {};
-    // The card's critical and opening quantities (the first card with the code).
-    const QString cardSql = QStringLiteral("SELECT  KRITIK, YILB_MIK FROM ") + companyTable(QStringLiteral("anastokgirisi"))
+    critical = opening = {};
+    // The first card with the code, as a lookup by code finds it.
+    const QString sql = QStringLiteral("SELECT  KRITIK, YILB_MIK FROM ") + companyTable(QStringLiteral("anastokgirisi"))
         + QStringLiteral(" WHERE STOK_KODU = ?");
-    QSqlQuery *card = prepared(cardSql);
+    QSqlQuery *card = prepared(sql);
     if (card)
         card->bindValue(0, stockCode);
-    if (!execute(card, literalSql(cardSql, {stockCode})))
+    if (!execute(card, literalSql(sql, {stockCode})))
         return false;
-    Currency opening;
     if (card->next()) {
         critical = storedCurrency(card->value(0));
         opening = storedCurrency(card->value(1));
     }
     card->finish();
+    return true;
+}
 
-    const QString sumSql = QStringLiteral("SELECT SUM(GIREN) AS GIREN_MIK, SUM(CIKAN) AS CIKAN_MIK\nFROM ")
+bool StockFigures::balance(const QString &stockCode, Currency &balance, Currency &critical)
+{
+    balance = {};
+    Currency opening;
+    if (!cardQuantities(stockCode, critical, opening))
+        return false;
+    const QString sql = QStringLiteral("SELECT SUM(GIREN) AS GIREN_MIK, SUM(CIKAN) AS CIKAN_MIK\nFROM ")
         + movementTable() + QStringLiteral("\nWHERE STOK_KODU = ?");
-    QSqlQuery *sums = prepared(sumSql);
+    QSqlQuery *sums = prepared(sql);
     if (sums)
         sums->bindValue(0, stockCode);
-    if (!execute(sums, literalSql(sumSql, {stockCode})))
+    if (!execute(sums, literalSql(sql, {stockCode})))
         return false;
+    balance = opening;
     if (sums->next())
         balance = Currency::fromDouble(sums->value(0).toDouble() - sums->value(1).toDouble()) + opening;
-    else
-        balance = opening;
     sums->finish();
     return true;
 }
@@ -181,16 +187,16 @@ bool StockFigures::lastMovements(const QString &stockCode, TStokSonHareket &out)
     out = {};
     for (const bool entry : {true, false}) {
         const QString column = entry ? QStringLiteral("GIREN") : QStringLiteral("CIKAN");
+        // The latest dated movement of the direction. Read backwards along the
+        // (STOK_KODU, TARIHI, ...) index it stops at the first match instead of
+        // scanning the stock's movements for their latest date first.
         const QString sql = QStringLiteral("SELECT STOK_KODU,GIREN,CIKAN,TARIHI,FIYAT,TUTAR FROM ") + movementTable()
-            + QStringLiteral("\nWHERE (STOK_KODU = ?) AND (") + column + QStringLiteral(">0) AND TARIHI = (\n")
-            + QStringLiteral("SELECT MAX(TARIHI) AS TAR FROM ") + movementTable() + QStringLiteral(" WHERE STOK_KODU = ? AND ")
-            + column + QStringLiteral(" > 0 )");
+            + QStringLiteral("\nWHERE (STOK_KODU = ?) AND (") + column
+            + QStringLiteral(">0) AND TARIHI IS NOT NULL\nORDER BY TARIHI DESC LIMIT 1");
         QSqlQuery *q = prepared(sql);
-        if (q) {
+        if (q)
             q->bindValue(0, stockCode);
-            q->bindValue(1, stockCode);
-        }
-        if (!execute(q, literalSql(sql, {stockCode, stockCode})))
+        if (!execute(q, literalSql(sql, {stockCode})))
             return false;
         if (q->next()) {
             const QDate date = storedDate(q->value(3));
@@ -234,14 +240,71 @@ bool StockFigures::extremes(const QString &stockCode, TStokEnuEnP &out)
     return true;
 }
 
+namespace {
+
+// Both directions' totals (and amount extremes) of the movements matching the
+// condition, one row per direction: 0 entries (GIREN <> 0), 1 exits (CIKAN <> 0).
+// Each half filters along the covering index and keeps its aggregates plain,
+// which costs less than one pass with conditional aggregates. The figures are
+// those of GetStokOrtalama: same rows, same order, same sums.
+QString directionsSql(const QString &selectKey, const QString &condition, const QString &groupBy, bool extremes)
+{
+    QStringList halves;
+    for (const QString &q : {QStringLiteral("GIREN"), QStringLiteral("CIKAN")}) {
+        halves << QStringLiteral("SELECT ") + selectKey + (q == u"GIREN" ? QStringLiteral("0") : QStringLiteral("1"))
+                + QStringLiteral(", SUM(") + q + QStringLiteral("), SUM(TUTAR), SUM(TUTAR) / SUM(") + q
+                + QStringLiteral("), COUNT(*)") + (extremes ? QStringLiteral(", MIN(TUTAR), MAX(TUTAR)") : QString())
+                + QStringLiteral(" FROM ") + movementTable()
+                + QStringLiteral(" WHERE ") + condition + QStringLiteral(" AND ") + q + QStringLiteral(" <> 0")
+                + groupBy;
+    }
+    return halves.join(QStringLiteral("\nUNION ALL\n"));
+}
+
+TStokOrtalama directionFrom(const QSqlQuery &q, int first)
+{
+    TStokOrtalama t;
+    t.GC = storedCurrency(q.value(first));
+    t.GCT = storedCurrency(q.value(first + 1));
+    t.GCO = storedCurrency(q.value(first + 2));
+    t.ROWC = storedInt(q.value(first + 3));
+    return t;
+}
+
+} // namespace
+
 bool StockFigures::cardFigures(const QString &stockCode, StockCardFigures &out)
 {
     out = {};
-    return balance(stockCode, out.balance, out.critical)
-        && totals(QStringLiteral("GIREN"), stockCode, out.entries)
-        && totals(QStringLiteral("CIKAN"), stockCode, out.exits)
-        && lastMovements(stockCode, out.last)
-        && extremes(stockCode, out.extremes);
+    Currency opening;
+    if (!cardQuantities(stockCode, out.critical, opening))
+        return false;
+    const QString sql = directionsSql({}, QStringLiteral("STOK_KODU = ?"), {}, true);
+    QSqlQuery *q = prepared(sql);
+    if (q) {
+        q->bindValue(0, stockCode);
+        q->bindValue(1, stockCode);
+    }
+    if (!execute(q, literalSql(sql, {stockCode, stockCode})))
+        return false;
+    double entered = 0, issued = 0;
+    while (q->next()) {
+        if (q->value(0).toInt() == 0) {
+            entered = q->value(1).toDouble();
+            out.entries = directionFrom(*q, 1);
+            out.extremes.lowestEntryAmount = storedCurrency(q->value(5));
+            out.extremes.highestEntryAmount = storedCurrency(q->value(6));
+        } else {
+            issued = q->value(1).toDouble();
+            out.exits = directionFrom(*q, 1);
+            out.extremes.lowestExitAmount = storedCurrency(q->value(5));
+            out.extremes.highestExitAmount = storedCurrency(q->value(6));
+        }
+    }
+    q->finish();
+    // Zero quantities add nothing, so these sums are those of all movements.
+    out.balance = Currency::fromDouble(entered - issued) + opening;
+    return lastMovements(stockCode, out.last);
 }
 
 // --- the routines -----------------------------------------------------------------
@@ -379,39 +442,25 @@ bool GetAllStockTotals(QHash<QString, StockTotals> &out, const QDate &from, cons
     out.clear();
     const bool period = from.isValid() && to.isValid();
     // Grouped in the order of the covering index (STOK_KODU, TARIHI, GIREN,
-    // CIKAN, TUTAR): one pass, no sort, no table rows touched.
-    const QString sql = QStringLiteral(
-        "SELECT STOK_KODU,"
-        " SUM(CASE WHEN GIREN <> 0 THEN GIREN END), SUM(CASE WHEN GIREN <> 0 THEN TUTAR END), SUM(GIREN <> 0),"
-        " SUM(CASE WHEN CIKAN <> 0 THEN CIKAN END), SUM(CASE WHEN CIKAN <> 0 THEN TUTAR END), SUM(CIKAN <> 0)"
-        " FROM ") + movementTable()
-        + (period ? QStringLiteral(" WHERE TARIHI BETWEEN ? AND ?") : QString()) + QStringLiteral(" GROUP BY STOK_KODU");
-    QSqlQuery q(Database::connection());
-    q.setForwardOnly(true);
+    // CIKAN, TUTAR): no sort and no table rows touched. One statement, so both
+    // directions come from one snapshot.
+    const QString sql = directionsSql(QStringLiteral("STOK_KODU, "),
+                                      period ? QStringLiteral("TARIHI BETWEEN ? AND ?") : QStringLiteral("1"),
+                                      QStringLiteral(" GROUP BY STOK_KODU"), false);
     QVariantList values;
     if (period)
-        values << isoDate(from) << isoDate(to);
+        values << isoDate(from) << isoDate(to) << isoDate(from) << isoDate(to);
+    QSqlQuery q(Database::connection());
+    q.setForwardOnly(true);
     if (!q.prepare(sql) || !bindAndRun(q, values)) {
         if (error)
             *error = engineMessage(q.lastError());
         q.finish();
         return false;
     }
-    // The averages as the per-stock statement computes them: amount sum / quantity sum, 0 without quantity.
-    auto direction = [&q](int first) {
-        TStokOrtalama t;
-        const double quantity = q.value(first).toDouble();
-        const double amount = q.value(first + 1).toDouble();
-        t.GC = storedCurrency(q.value(first));
-        t.GCT = storedCurrency(q.value(first + 1));
-        t.GCO = quantity != 0 ? Currency::fromDouble(amount / quantity) : Currency{};
-        t.ROWC = storedInt(q.value(first + 2));
-        return t;
-    };
     while (q.next()) {
         StockTotals &t = out[q.value(0).toString()];
-        t.entries = direction(1);
-        t.exits = direction(4);
+        (q.value(1).toInt() == 0 ? t.entries : t.exits) = directionFrom(q, 2);
     }
     q.finish();
     return true;

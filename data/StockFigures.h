@@ -77,6 +77,7 @@ public:
                 const QDate &to = {});
     bool lastMovements(const QString &stockCode, TStokSonHareket &out);
     bool extremes(const QString &stockCode, TStokEnuEnP &out);
+    // All of the above for one card, with one pass over the stock's movements.
     bool cardFigures(const QString &stockCode, StockCardFigures &out);
 
     const QString &lastError() const { return m_error; }
@@ -84,6 +85,7 @@ public:
     const QString &lastSql() const { return m_sql; }
 
 private:
+    bool cardQuantities(const QString &stockCode, Currency &critical, Currency &opening);
     QSqlQuery *prepared(const QString &sql);
     bool execute(QSqlQuery *q, const QString &reportSql);
 
