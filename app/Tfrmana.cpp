@@ -6,6 +6,10 @@
 #include "admin/Tcikis_formu.h"
 #include "admin/Tekran_kilit.h"
 #include "admin/Tork_genel_ayarlar.h"
+#include "modules/company/Tf_blg.h"
+#include "stock/definitions/Tbirimler_formu.h"
+#include "stock/definitions/Tfiyatbelirle.h"
+#include "stock/definitions/Tkdv_orani_degis.h"
 #include "data/DataReport.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ModalRunner.h"
@@ -76,6 +80,7 @@ Tfrmana::Tfrmana(QWidget *parent)
     setCentralWidget(m_band);
 
     m_generalSettings = new Tork_genel_ayarlar(this);
+    m_priceChooser = new Tfiyatbelirle(this);
     buildMenus();
     buildToolbar();
 }
@@ -137,10 +142,14 @@ void Tfrmana::buildMenus()
 
     QMenu *defs = m_menu->addMenu(QStringLiteral("Tanımlar"));
     defs->setToolTipsVisible(true);
-    addItem(defs, QStringLiteral("Birimler"), QStringLiteral("Birimler"));
-    addItem(defs, QStringLiteral("Siniflar"), QStringLiteral("Sınıflar"));
-    addItem(defs, QStringLiteral("Gruplar"), QStringLiteral("Gruplar"));
-    addItem(defs, QStringLiteral("GenelKdvOrani"), QStringLiteral("Genel KDV Oranı"));
+    const auto definitions = [this](const QString &page) {
+        return [this, page] { Tbirimler_formu::run(page, m_modules.tablolar, this); };
+    };
+    addItem(defs, QStringLiteral("Birimler"), QStringLiteral("Birimler"), definitions(QStringLiteral("BIRIM")));
+    addItem(defs, QStringLiteral("Siniflar"), QStringLiteral("Sınıflar"), definitions(QStringLiteral("SINIF")));
+    addItem(defs, QStringLiteral("Gruplar"), QStringLiteral("Gruplar"), definitions(QStringLiteral("GRUP")));
+    addItem(defs, QStringLiteral("GenelKdvOrani"), QStringLiteral("Genel KDV Oranı"),
+            [this] { Tkdv_orani_degis::run(m_modules.tablolar, this); });
 
     QMenu *other = m_menu->addMenu(QStringLiteral("Diğer İşlemler"));
     other->setToolTipsVisible(true);
@@ -150,7 +159,8 @@ void Tfrmana::buildMenus()
     settings->setToolTipsVisible(true);
     addItem(settings, QStringLiteral("GenelAyarlar"), QStringLiteral("Genel Ayarlar"),
             [this] { m_generalSettings->showModal(); });
-    addItem(settings, QStringLiteral("FirmaBilgileri"), QStringLiteral("Firma Bilgileri"));
+    addItem(settings, QStringLiteral("FirmaBilgileri"), QStringLiteral("Firma Bilgileri"),
+            [this] { Tf_blg::run(m_modules.datalar, this); });
     addItem(settings, QStringLiteral("ZeminResim"), QStringLiteral("Araç Çubuğu Zemin Resim Belirle"),
             [this] { chooseToolbarPicture(); });
     addItem(settings, QStringLiteral("FontAyarlari"), QStringLiteral("Araç Çubuğu Font Ayarları"),

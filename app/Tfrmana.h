@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAction;
+class Tfiyatbelirle;
 class Tork_genel_ayarlar;
 class QMenu;
 class QMenuBar;
@@ -43,6 +44,8 @@ public:
 
     // The general settings dialog of the run; other screens read its controls.
     Tork_genel_ayarlar *generalSettings() const { return m_generalSettings; }
+    // The price column chooser of the run (reports and lookups ask it).
+    Tfiyatbelirle *priceChooser() const { return m_priceChooser; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -64,4 +67,5 @@ private:
     QToolBar *m_tools = nullptr;
     QString m_picturePath;
     Tork_genel_ayarlar *m_generalSettings = nullptr;
+    Tfiyatbelirle *m_priceChooser = nullptr;
 };

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QSqlQuery>
+#include <QStackedWidget>
 #include <QTest>
 
 namespace {
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void resetWritesTheDesignedLook();
     void recordCount();
     void closingAsksTheExitDialog();
+    void menuItemsOpenTheirDialogs_data();
+    void menuItemsOpenTheirDialogs();
 };
 
 void TestTfrmana::firstShowingRunsOnceAndPreparesTheWorkspace()
@@ -180,6 +183,40 @@ void TestTfrmana::closingAsksTheExitDialog()
     setModalHandler({});
     QVERIFY(!Database::isOpen());
     QCOMPARE(shown.size(), 2);
+}
+
+void TestTfrmana::menuItemsOpenTheirDialogs_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("page"); // the page shown, for the definitions
+    QTest::newRow("units") << "Birimler" << "birimler_formu" << "BIRIM";
+    QTest::newRow("classes") << "Siniflar" << "birimler_formu" << "SINIF";
+    QTest::newRow("groups") << "Gruplar" << "birimler_formu" << "GRUP";
+    QTest::newRow("vat rate") << "GenelKdvOrani" << "kdv_orani_degis" << QString();
+    QTest::newRow("company information") << "FirmaBilgileri" << "f_blg" << QString();
+    QTest::newRow("general settings") << "GenelAyarlar" << "ork_genel_ayarlar" << QString();
+}
+
+void TestTfrmana::menuItemsOpenTheirDialogs()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, dialog);
+    QFETCH(QString, page);
+    LoggedIn s;
+    s.window.show();
+    QString shown, shownPage;
+    setModalHandler([&](QDialog *d) {
+        shown = d->objectName();
+        if (auto *pages = d->findChild<QStackedWidget *>())
+            shownPage = pages->currentWidget()->objectName();
+        return int(QDialog::Rejected);
+    });
+    s.window.action(item)->trigger();
+    setModalHandler({});
+    QCOMPARE(shown, dialog);
+    if (!page.isEmpty())
+        QCOMPARE(shownPage, page);
 }
 
 VR_TEST(TestTfrmana)
