@@ -9,6 +9,7 @@
 #include "data/TDATAMOD_TMP.h"
 #include "data/TDATA_TABLOLAR.h"
 #include "data/TableCatalogue.h"
+#include "dialogs/InstallErrorForm.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ModalRunner.h"
 #include "platform/AppContext.h"
@@ -41,9 +42,7 @@ void installErrorReporters()
     DataReport::setErrorBox([](const QString &caption, const QString &text) {
         Msg::box(caption, text, Msg::Kind::Error);
     });
-    DataReport::setErrorDialog([](const QString &text, const QString &label) {
-        Msg::box(label, text, Msg::Kind::Error);
-    });
+    installErrorForm();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/Tfrmana.h"
 
+#include "app/AboutBox.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "admin/BackupReminder.h"
@@ -13,6 +14,8 @@
 #include "data/DataReport.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ModalRunner.h"
+#include "dialogs/Tiletisim_formu.h"
+#include "dialogs/Tucretsiz_yazilimlar_icin_bilgi.h"
 #include "platform/AppContext.h"
 #include "platform/ini/IniFile.h"
 #include "platform/sqlite/Database.h"
@@ -42,10 +45,10 @@ const QString kDesignedFont = QStringLiteral("MS Sans Serif");
 QString coolbar() { return QStringLiteral("Coolbar"); }
 
 // Starts one of the maker's programs from the program directory, or says it is missing.
-void startProgram(const QString &exe, const QStringList &args = {})
+void startProgram(const QString &exe)
 {
     const QString path = appContext().programDir + exe;
-    if (!QFileInfo::exists(path) || !QProcess::startDetached(path, args, appContext().programDir))
+    if (!QFileInfo::exists(path) || !QProcess::startDetached(path, {}, appContext().programDir))
         Msg::error(QStringLiteral("\r\nDosya bulunamadı.\r\n\r\n") + exe);
 }
 
@@ -170,9 +173,18 @@ void Tfrmana::buildMenus()
 
     QMenu *help = m_menu->addMenu(QStringLiteral("Yardım"));
     help->setToolTipsVisible(true);
-    addItem(help, QStringLiteral("IletisimFormu"), QStringLiteral("İletişim Formu"));
-    addItem(help, QStringLiteral("Hakkinda"), QStringLiteral("Hakkında"),
-            [] { startProgram(QStringLiteral("about.exe"), {QStringLiteral("Zezuzur.exe")}); });
+    // The contact and information pages are shown without waiting.
+    const auto showPage = [](QWidget *page) {
+        page->show();
+        page->raise();
+    };
+    addItem(help, QStringLiteral("IletisimFormu"), QStringLiteral("İletişim Formu"),
+            [showPage] { showPage(Tiletisim_formu::instance()); });
+    addItem(help, QStringLiteral("Hakkinda"), QStringLiteral("Hakkında"), [this] { showAboutBox(this); });
+    addItem(help, QStringLiteral("Didudazi"), QStringLiteral("Didudazi"),
+            [showPage] { showPage(Tucretsiz_yazilimlar_icin_bilgi::instance()); });
+    addItem(help, QStringLiteral("DidudaziForum"), QStringLiteral("Didudazi Forum"),
+            [showPage] { showPage(Tiletisim_formu::instance()); });
 }
 
 void Tfrmana::buildToolbar()
@@ -218,9 +230,11 @@ void Tfrmana::buildToolbar()
 void Tfrmana::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_firstShowingDone) {
-        m_firstShowingDone = true; // set first: the steps below process events
+    // The steps process events, so a second showing may arrive while they run.
+    if (!m_firstShowingDone && !m_firstShowingRunning) {
+        m_firstShowingRunning = true;
         firstShowing();
+        m_firstShowingDone = true;
     }
 }
 

@@ -62,6 +62,7 @@ private:
 
     DataModules m_modules;
     bool m_firstShowingDone = false;
+    bool m_firstShowingRunning = false;
     QWidget *m_band = nullptr;
     QMenuBar *m_menu = nullptr;
     QToolBar *m_tools = nullptr;

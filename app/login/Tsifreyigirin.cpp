@@ -2,9 +2,10 @@
 
 #include "admin/Tgecici_dosyalar.h"
 
+#include "app/AboutBox.h"
 #include "app/Startup.h"
 #include "app/login/LoginTextButton.h"
-#include "app/login/Tiletisim_formu.h"
+#include "dialogs/Tiletisim_formu.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ModalRunner.h"
 #include "platform/AppContext.h"
@@ -597,11 +598,7 @@ void Tsifreyigirin::toggleWidth()
 
 void Tsifreyigirin::showAbout()
 {
-    Msg::box(QStringLiteral("Hakkında"),
-             QStringLiteral("\r\nVari Roviz ") + QLatin1String(kProgramVersion)
-                 + QStringLiteral("\r\nDEZI + VAVERU\r\n\r\nKüçük işletmeler için stok kartı, stok hareketi "
-                                  "ve stok raporu programı."),
-             Msg::Kind::Information, Msg::Ok, Msg::NoButton, this);
+    showAboutBox(this);
 }
 
 void Tsifreyigirin::showContact()

@@ -1,6 +1,6 @@
 #include "app/CompanyList.h"
 #include "app/company/Tkullanici_islemleri.h"
-#include "app/login/Tiletisim_formu.h"
+#include "dialogs/Tiletisim_formu.h"
 #include "app/login/Tsifreyigirin.h"
 #include "dialogs/ModalRunner.h"
 #include "platform/AppContext.h"
