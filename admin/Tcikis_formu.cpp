@@ -1,6 +1,6 @@
 #include "admin/Tcikis_formu.h"
 
-#include "admin/BackgroundDrag.h"
+#include "platform/widgets/BackgroundDrag.h"
 #include "dialogs/ModalRunner.h"
 #include "platform/AppContext.h"
 #include "platform/ini/IniFile.h"

@@ -1,6 +1,6 @@
 #include "admin/Tekran_kilit.h"
 
-#include "admin/BackgroundDrag.h"
+#include "platform/widgets/BackgroundDrag.h"
 #include "data/Workspace.h"
 #include "dialogs/Messages.h"
 #include "platform/AppContext.h"

@@ -1,6 +1,6 @@
 #include "admin/Tork_genel_ayarlar.h"
 
-#include "admin/BackgroundDrag.h"
+#include "platform/widgets/BackgroundDrag.h"
 #include "admin/SettingsFailure.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ModalRunner.h"

@@ -7,6 +7,7 @@
 #include "platform/crypto/PasswordDigest.h"
 #include "platform/sqlite/Database.h"
 #include "platform/text/TurkishText.h"
+#include "platform/widgets/BackgroundDrag.h"
 #include "platform/widgets/CharFilter.h"
 
 #include <QApplication>
@@ -114,6 +115,7 @@ Tkullanici_islemleri::Tkullanici_islemleri(Page page, const CompanyRow &selected
     : QDialog(parent), m_row(selected), m_AKTIFKNO(selected.KOD)
 {
     setObjectName(QStringLiteral("kullanici_islemleri"));
+    new BackgroundDrag(this); // dragged by its background
     setWindowTitle(QStringLiteral("Kullanıcı İşlemleri"));
 
     m_pages = new QStackedWidget(this);
@@ -644,30 +646,3 @@ void Tkullanici_islemleri::done(int result)
     QDialog::done(result);
 }
 
-void Tkullanici_islemleri::mousePressEvent(QMouseEvent *event)
-{
-    // Presses on the page background reach the dialog: drag it from there.
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        event->accept();
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void Tkullanici_islemleri::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        event->accept();
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void Tkullanici_islemleri::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
-}

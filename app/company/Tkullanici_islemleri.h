@@ -3,7 +3,6 @@
 #include "app/CompanyList.h"
 
 #include <QDialog>
-#include <QPoint>
 #include <QStringList>
 
 #include <functional>
@@ -48,9 +47,6 @@ public Q_SLOTS:
     void done(int result) override;
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QWidget *buildCreatePage();
@@ -85,8 +81,6 @@ private:
     bool m_busy = false;
     std::function<bool(const QString &)> m_remover;
 
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 
     QStackedWidget *m_pages = nullptr;
     QWidget *m_resultPage = nullptr;

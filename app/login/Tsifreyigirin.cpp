@@ -1,6 +1,17 @@
 #include "app/login/Tsifreyigirin.h"
 
 #include "admin/Tgecici_dosyalar.h"
+#include "app/AboutBox.h"
+#include "app/Startup.h"
+#include "app/login/LoginTextButton.h"
+#include "dialogs/Messages.h"
+#include "dialogs/ModalRunner.h"
+#include "dialogs/Tiletisim_formu.h"
+#include "platform/AppContext.h"
+#include "platform/crypto/PasswordDigest.h"
+#include "platform/ini/IniFile.h"
+#include "platform/number/Formats.h"
+#include "platform/widgets/BackgroundDrag.h"
 
 #include "app/AboutBox.h"
 #include "app/Startup.h"
@@ -77,6 +88,7 @@ Tsifreyigirin::Tsifreyigirin(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("sifreyigirin"));
+    new BackgroundDrag(this); // dragged by its background
     setWindowTitle(QStringLiteral("Kullanıcı İşlemleri"));
     // A window of its own (so it has a task bar entry) without the system frame.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -610,34 +622,6 @@ void Tsifreyigirin::closeEvent(QCloseEvent *event)
 {
     m_entered = false;
     QDialog::closeEvent(event);
-}
-
-void Tsifreyigirin::mousePressEvent(QMouseEvent *event)
-{
-    // Presses on the background, the labels and the password panel end up here.
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        event->accept();
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void Tsifreyigirin::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        event->accept();
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void Tsifreyigirin::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
 }
 
 void Tsifreyigirin::contextMenuEvent(QContextMenuEvent *event)

@@ -56,9 +56,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -82,8 +79,6 @@ private:
     QList<CompanyRow> m_rows;
     LoginColours m_colours;
     QPixmap m_picture;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 
     QLabel *m_title = nullptr;
     QLabel *m_date = nullptr;

@@ -4,6 +4,7 @@
 #include "data/TableCatalogue.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ModalRunner.h"
+#include "platform/widgets/BackgroundDrag.h"
 #include "stock/definitions/DefinitionGrid.h"
 #include "stock/definitions/DefinitionListModel.h"
 
@@ -40,6 +41,7 @@ Tbirimler_formu::Tbirimler_formu(const QString &pageName, TDATA_TABLOLAR *module
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("birimler_formu"));
+    new BackgroundDrag(this); // dragged by its background
     setWindowTitle(QStringLiteral("Tanımlar"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -288,30 +290,3 @@ void Tbirimler_formu::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void Tbirimler_formu::mousePressEvent(QMouseEvent *event)
-{
-    // Presses on the notebook background reach the dialog: drag it from there.
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        event->accept();
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void Tbirimler_formu::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        event->accept();
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void Tbirimler_formu::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPoint>
 #include <QString>
 
 #include <array>
@@ -32,9 +31,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     struct Page
@@ -66,6 +62,4 @@ private:
     // Set while this dialog moves or removes rows itself, so the grid's
     // current-row signal does not post or drop a row a second time.
     bool m_busy = false;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
 };

@@ -1,6 +1,7 @@
 #include "stock/definitions/Tfiyatbelirle.h"
 
 #include "dialogs/ModalRunner.h"
+#include "platform/widgets/BackgroundDrag.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@ Tfiyatbelirle::Tfiyatbelirle(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fiyatbelirle"));
+    new BackgroundDrag(this); // dragged by its background
     setWindowTitle(QStringLiteral(".:: Fiyat Seçimi ::."));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -100,30 +102,3 @@ void Tfiyatbelirle::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void Tfiyatbelirle::mousePressEvent(QMouseEvent *event)
-{
-    // The dialog can be dragged from anywhere on its background.
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        event->accept();
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void Tfiyatbelirle::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        event->accept();
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void Tfiyatbelirle::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
-}

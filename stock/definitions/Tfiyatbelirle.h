@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPoint>
 
 #include <array>
 
@@ -33,14 +32,9 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QGroupBox *m_frame;
     std::array<QRadioButton *, 4> m_choices{};
     bool m_confirmed = false;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
 };

@@ -1,4 +1,4 @@
-#include "admin/BackgroundDrag.h"
+#include "platform/widgets/BackgroundDrag.h"
 
 #include <QMouseEvent>
 #include <QWidget>
