@@ -179,6 +179,18 @@ void Tkullanici_islemleri::setRemover(std::function<bool(const QString &)> remov
     m_remover = std::move(remover);
 }
 
+// The row under a page: its action button and "İptal", which closes without a change.
+void Tkullanici_islemleri::addPageButtons(QBoxLayout *page, const QString &caption, void (Tkullanici_islemleri::*action)())
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton *run = addButton(buttons, caption);
+    QPushButton *cancel = addButton(buttons, QStringLiteral("İptal"));
+    page->addLayout(buttons);
+    connect(run, &QPushButton::clicked, this, action);
+    connect(cancel, &QPushButton::clicked, this, &Tkullanici_islemleri::reject);
+}
+
 QPushButton *Tkullanici_islemleri::addButton(QLayout *row, const QString &caption)
 {
     auto *button = new QPushButton(caption);
@@ -220,13 +232,7 @@ QWidget *Tkullanici_islemleri::buildCreatePage()
     layout->addWidget(m_createProgress);
     layout->addStretch();
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton *create = addButton(buttons, QStringLiteral("OLUŞTUR"));
-    QPushButton *cancel = addButton(buttons, QStringLiteral("İptal"));
-    layout->addLayout(buttons);
-    connect(create, &QPushButton::clicked, this, &Tkullanici_islemleri::createCompany);
-    connect(cancel, &QPushButton::clicked, this, &Tkullanici_islemleri::reject);
+    addPageButtons(layout, QStringLiteral("OLUŞTUR"), &Tkullanici_islemleri::createCompany);
     return page;
 }
 
@@ -251,13 +257,7 @@ QWidget *Tkullanici_islemleri::buildPasswordPage()
     layout->addLayout(form);
     layout->addStretch();
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton *son = addButton(buttons, QStringLiteral("SON"));
-    QPushButton *cancel = addButton(buttons, QStringLiteral("İptal"));
-    layout->addLayout(buttons);
-    connect(son, &QPushButton::clicked, this, &Tkullanici_islemleri::changePassword);
-    connect(cancel, &QPushButton::clicked, this, &Tkullanici_islemleri::reject);
+    addPageButtons(layout, QStringLiteral("SON"), &Tkullanici_islemleri::changePassword);
     return page;
 }
 
@@ -274,13 +274,7 @@ QWidget *Tkullanici_islemleri::buildRenamePage()
     layout->addLayout(form);
     layout->addStretch();
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton *son = addButton(buttons, QStringLiteral("SON"));
-    QPushButton *cancel = addButton(buttons, QStringLiteral("İptal"));
-    layout->addLayout(buttons);
-    connect(son, &QPushButton::clicked, this, &Tkullanici_islemleri::renameCompany);
-    connect(cancel, &QPushButton::clicked, this, &Tkullanici_islemleri::reject);
+    addPageButtons(layout, QStringLiteral("SON"), &Tkullanici_islemleri::renameCompany);
     return page;
 }
 
@@ -321,13 +315,7 @@ QWidget *Tkullanici_islemleri::buildDeletePage()
     m_deleteProgress = makeProgress(QStringLiteral("silmeIlerleme"));
     layout->addWidget(m_deleteProgress);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton *son = addButton(buttons, QStringLiteral("SON"));
-    QPushButton *cancel = addButton(buttons, QStringLiteral("İptal"));
-    layout->addLayout(buttons);
-    connect(son, &QPushButton::clicked, this, &Tkullanici_islemleri::deleteCompany);
-    connect(cancel, &QPushButton::clicked, this, &Tkullanici_islemleri::reject);
+    addPageButtons(layout, QStringLiteral("SON"), &Tkullanici_islemleri::deleteCompany);
     return page;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -55,6 +56,7 @@ private:
     QWidget *buildDeletePage();
     QWidget *buildResultPage();
     QPushButton *addButton(QLayout *row, const QString &caption);
+    void addPageButtons(QBoxLayout *page, const QString &caption, void (Tkullanici_islemleri::*action)());
 
     void createCompany();
     void changePassword();
