@@ -1,5 +1,6 @@
 #include "app/login/Tsifreyigirin.h"
 
+#include "admin/SettingsFailure.h"
 #include "admin/Tgecici_dosyalar.h"
 #include "app/AboutBox.h"
 #include "app/Startup.h"
@@ -419,7 +420,9 @@ void Tsifreyigirin::applyColours()
 void Tsifreyigirin::saveColours(bool withPicture)
 {
     IniFile ini(appContext().settingsPath());
-    m_colours.write(ini, withPicture);
+    // The colours stay applied for this showing; the user must learn they were not kept.
+    if (!m_colours.write(ini, withPicture))
+        reportSettingsWriteFailure(ini.path(), this);
 }
 
 void Tsifreyigirin::applyTheme(int n)

@@ -100,6 +100,8 @@ private Q_SLOTS:
     void themes();
     void colourChoice_data();
     void colourChoice();
+    void unwritableSettingsAreReported_data();
+    void unwritableSettingsAreReported();
     void settingsAndPictureAreApplied();
     void companyOperationsReloadTheList_data();
     void companyOperationsReloadTheList();
@@ -527,6 +529,32 @@ void TestTsifreyigirin::colourChoice()
         }
     }
     QCOMPARE(changed, 1);
+}
+
+void TestTsifreyigirin::unwritableSettingsAreReported_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("theme") << "R2";
+    QTest::newRow("one colour") << "Zemin rengi";
+}
+
+void TestTsifreyigirin::unwritableSettingsAreReported()
+{
+    QFETCH(QString, action);
+    TestProgramDir dir;
+    // A directory in the file's place cannot be written as any user.
+    QVERIFY(QDir().mkpath(appContext().settingsPath()));
+    Tsifreyigirin w;
+    w.show();
+    setModalHandler([](QDialog *d) { return int(qobject_cast<QColorDialog *>(d) ? QDialog::Accepted : QDialog::Rejected); });
+    MessageScript script;
+    script.expect(QStringLiteral("Ayar dosyasına yazılamadı."));
+    std::unique_ptr<QMenu> menu(w.buildColourMenu(&w));
+    QAction *a = findAction(menu.get(), action);
+    QVERIFY(a);
+    a->trigger();
+    VERIFY_MESSAGES(script);
+    QCOMPARE(script.recorded().first().kind, Msg::Kind::Error);
 }
 
 void TestTsifreyigirin::settingsAndPictureAreApplied()
