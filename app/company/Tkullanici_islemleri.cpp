@@ -42,8 +42,10 @@ QLineEdit *makeField(const QString &name, int maxLength, bool password, const QS
     auto *edit = new QLineEdit;
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
-    if (password)
+    if (password) {
         edit->setEchoMode(QLineEdit::Password);
+        edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }")); // "*"
+    }
     if (!hint.isEmpty())
         edit->setToolTip(hint);
     CharFilter::freeText(edit);

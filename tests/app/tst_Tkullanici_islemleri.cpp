@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -159,6 +160,7 @@ private Q_SLOTS:
     void typedCharactersAreFiltered_data();
     void typedCharactersAreFiltered();
     void pasteIsNotFiltered();
+    void passwordFieldsShowStars();
 
     void changePassword_data();
     void changePassword();
@@ -453,6 +455,17 @@ void TestTkullanici_islemleri::pasteIsNotFiltered()
         QGuiApplication::clipboard()->setText(QStringLiteral("a!;"));
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), QStringLiteral("a!;"));
+    }
+}
+
+void TestTkullanici_islemleri::passwordFieldsShowStars()
+{
+    TestProgramDir dir;
+    Tkullanici_islemleri dialog(Page::Yeni_Kullanici, {});
+    for (const char *name : {"parola", "hatirlatma", "eskiParola", "yeniParola", "parolaDogrula"}) {
+        QLineEdit *edit = field(&dialog, QLatin1String(name));
+        QCOMPARE(edit->echoMode(), QLineEdit::Password);
+        QCOMPARE(edit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, edit), int(u'*'));
     }
 }
 
