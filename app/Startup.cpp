@@ -97,7 +97,7 @@ int runSession()
     Tfrm_acilis splash;
     splash.show();
     splash.repaint();
-    QApplication::setApplicationDisplayName(QStringLiteral("DEZI + VAVERU"));
+    Msg::setApplicationTitle(QStringLiteral("DEZI + VAVERU"));
 
     Tfrmana mainWindow;
     splash.advance();

@@ -29,10 +29,14 @@ QString filePattern(const QString &code)
 
 QStringList companyFiles(const QString &dataDir, const QString &code)
 {
+    // The pattern "*_" + code + ".*" matched literally: a code holding a wildcard
+    // character must never reach other companies' files.
+    const QString marker = u'_' + code + u'.';
     QStringList out;
     const QDir dir(dataDir);
-    for (const QString &name : dir.entryList({filePattern(code)}, QDir::Files | QDir::Hidden, QDir::Name))
-        out << dir.filePath(name);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        if (!code.isEmpty() && name.contains(marker))
+            out << dir.filePath(name);
     return out;
 }
 

@@ -12,6 +12,12 @@ namespace Msg {
 
 namespace {
 
+QString &titleStore()
+{
+    static QString title = QStringLiteral("DEZI + VAVERU");
+    return title;
+}
+
 Responder &responder()
 {
     static Responder r;
@@ -26,7 +32,7 @@ QString kindCaption(Kind kind)
     case Kind::Information: return QStringLiteral("Bilgi");
     case Kind::Confirmation: return QStringLiteral("Onay");
     case Kind::Plain:
-    case Kind::Input: return QApplication::applicationDisplayName();
+    case Kind::Input: return applicationTitle();
     }
     return {};
 }
@@ -82,6 +88,16 @@ Message makeMessage(Kind kind, const QString &caption, const QString &text, Butt
 }
 
 } // namespace
+
+void setApplicationTitle(const QString &title)
+{
+    titleStore() = title;
+}
+
+QString applicationTitle()
+{
+    return titleStore();
+}
 
 void setResponder(Responder r)
 {

@@ -34,6 +34,11 @@ struct Answer
     QString text; // input boxes
 };
 
+// The caption of plain messages and input boxes (the application title). Kept
+// here rather than as Qt's display name, which X11 would append to every window title.
+void setApplicationTitle(const QString &title);
+QString applicationTitle();
+
 using Responder = std::function<Answer(const Message &)>;
 // Installs (or, with an empty function, removes) the responder.
 void setResponder(Responder responder);

@@ -14,17 +14,6 @@
 #include "platform/number/Formats.h"
 #include "platform/widgets/BackgroundDrag.h"
 
-#include "app/AboutBox.h"
-#include "app/Startup.h"
-#include "app/login/LoginTextButton.h"
-#include "dialogs/Tiletisim_formu.h"
-#include "dialogs/Messages.h"
-#include "dialogs/ModalRunner.h"
-#include "platform/AppContext.h"
-#include "platform/crypto/PasswordDigest.h"
-#include "platform/ini/IniFile.h"
-#include "platform/number/Formats.h"
-
 #include <QApplication>
 #include <QColorDialog>
 #include <QContextMenuEvent>

@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestTableCatalogue : public QObject
@@ -17,6 +18,8 @@ class TestTableCatalogue : public QObject
 private Q_SLOTS:
     void perCompanyFileName_data();
     void perCompanyFileName();
+    void companyFilesMatchTheSuffixLiterally_data();
+    void companyFilesMatchTheSuffixLiterally();
     void templateHasEveryTableInStoredOrder();
     void companyTablesAcceptRowsInStoredOrder();
     void templateIsNotRecreatedWhenPresent();
@@ -40,6 +43,33 @@ void TestTableCatalogue::perCompanyFileName()
     QFETCH(QString, code);
     QFETCH(QString, expected);
     QCOMPARE(CompanyFiles::perCompanyFileName(templateName, code), expected);
+}
+
+void TestTableCatalogue::companyFilesMatchTheSuffixLiterally_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("one company") << "7" << QStringList({QStringLiteral("anastokgirisi_7.PX"), QStringLiteral("sirket_7.db"),
+                                                        QStringLiteral("sirket_7.db-wal")});
+    QTest::newRow("longer code is another company") << "17" << QStringList({QStringLiteral("sirket_17.db")});
+    QTest::newRow("wildcard in a code matches nothing") << "*" << QStringList();
+    QTest::newRow("question mark too") << "?" << QStringList();
+    QTest::newRow("empty code") << "" << QStringList();
+}
+
+void TestTableCatalogue::companyFilesMatchTheSuffixLiterally()
+{
+    QFETCH(QString, code);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    for (const char *name : {"sirket_7.db", "sirket_7.db-wal", "anastokgirisi_7.PX", "sirket_17.db", "kblg.db", "not_7"}) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QStringList names;
+    for (const QString &path : CompanyFiles::companyFiles(dir.path(), code))
+        names << QFileInfo(path).fileName();
+    QCOMPARE(names, expected);
 }
 
 void TestTableCatalogue::templateHasEveryTableInStoredOrder()

@@ -32,7 +32,6 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("DEZI + VAVERU"));
     QStringList args = app.arguments();
     QString only;
     const qsizetype at = args.indexOf(QStringLiteral("-class"));
