@@ -54,6 +54,13 @@ bool acquireSingleInstance(QLockFile &lock)
         return true;
     if (lock.error() == QLockFile::LockFailedError && lock.removeStaleLockFile() && lock.tryLock(0))
         return true;
+    qint64 pid = 0;
+    QString host, application;
+    if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&pid, &host, &application)) {
+        // Not another copy: the program folder cannot take the lock file at all.
+        Msg::error(QStringLiteral("\r\nProgram klasörüne yazılamıyor.\r\n\r\n") + lock.fileName());
+        return false;
+    }
     Msg::warning(QStringLiteral("\r\nDezi + Vaveru Programı Aktif.\r\n\r\nYeniden Çalıştırılamaz."));
     return false;
 }

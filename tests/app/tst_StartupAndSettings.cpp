@@ -8,6 +8,7 @@
 #include "support/TestProgramDir.h"
 #include "support/TestRegistry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void templateValuesOverrideDefaults();
     void secondCopyIsRefused();
     void lockOfAKilledProcessDoesNotBlock();
+    void folderThatCannotHoldTheLockIsNotCalledASecondCopy();
 };
 
 void TestStartupAndSettings::templateIsWrittenByteForByte()
@@ -164,6 +166,17 @@ void TestStartupAndSettings::lockOfAKilledProcessDoesNotBlock()
     MessageScript script;
     QLockFile lock(dir.file(QStringLiteral("DE5.lock")));
     QVERIFY(acquireSingleInstance(lock));
+    VERIFY_MESSAGES(script);
+}
+
+void TestStartupAndSettings::folderThatCannotHoldTheLockIsNotCalledASecondCopy()
+{
+    TestProgramDir dir;
+    QVERIFY(QDir().mkpath(dir.file(QStringLiteral("DE5.lock")))); // a folder where the lock file belongs
+    MessageScript script;
+    script.expect(QStringLiteral("\r\nProgram klasörüne yazılamıyor."));
+    QLockFile lock(dir.file(QStringLiteral("DE5.lock")));
+    QVERIFY(!acquireSingleInstance(lock));
     VERIFY_MESSAGES(script);
 }
 
