@@ -4,6 +4,7 @@
 #include "modules/company/Tf_blg.h"
 #include "platform/sqlite/Database.h"
 #include "support/MessageScript.h"
+#include "support/ModalScope.h"
 #include "support/TestProgramDir.h"
 #include "support/TestRegistry.h"
 
@@ -34,15 +35,6 @@ struct Company
             && dir.enterCompany(QStringLiteral("7"));
         Workspace::applyCompanySuffix(modules, QStringLiteral("7"));
     }
-};
-
-// Takes every modal showing for the scope's lifetime.
-struct ModalScope
-{
-    explicit ModalScope(ModalHandler handler) { setModalHandler(std::move(handler)); }
-    ~ModalScope() { setModalHandler({}); }
-    ModalScope(const ModalScope &) = delete;
-    ModalScope &operator=(const ModalScope &) = delete;
 };
 
 // Every row of firmablg_7, each as its ten values.

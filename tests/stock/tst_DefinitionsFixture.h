@@ -4,6 +4,7 @@
 #include "data/Workspace.h"
 #include "dialogs/ModalRunner.h"
 #include "platform/sqlite/Database.h"
+#include "support/ModalScope.h"
 #include "support/TestProgramDir.h"
 
 #include <QSqlQuery>
@@ -23,15 +24,6 @@ struct DefinitionsCompany
             && dir.enterCompany(QStringLiteral("7"));
         Workspace::applyCompanySuffix(modules, QStringLiteral("7"));
     }
-};
-
-// Takes every modal showing for the scope's lifetime.
-struct ModalScope
-{
-    explicit ModalScope(ModalHandler handler) { setModalHandler(std::move(handler)); }
-    ~ModalScope() { setModalHandler({}); }
-    ModalScope(const ModalScope &) = delete;
-    ModalScope &operator=(const ModalScope &) = delete;
 };
 
 // The column's values in stored order; a NULL reads as "<null>".
