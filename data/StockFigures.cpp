@@ -123,16 +123,23 @@ bool StockFigures::execute(QSqlQuery *q, const QString &reportSql)
     return false;
 }
 
+QSqlQuery *StockFigures::run(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery *q = prepared(sql);
+    if (q)
+        for (qsizetype i = 0; i < values.size(); ++i)
+            q->bindValue(int(i), values.at(i));
+    return execute(q, literalSql(sql, values)) ? q : nullptr;
+}
+
 bool StockFigures::cardQuantities(const QString &stockCode, Currency &critical, Currency &opening)
 {
     critical = opening = {};
     // The first card with the code, as a lookup by code finds it.
     const QString sql = QStringLiteral("SELECT  KRITIK, YILB_MIK FROM ") + companyTable(QStringLiteral("anastokgirisi"))
         + QStringLiteral(" WHERE STOK_KODU = ?");
-    QSqlQuery *card = prepared(sql);
-    if (card)
-        card->bindValue(0, stockCode);
-    if (!execute(card, literalSql(sql, {stockCode})))
+    QSqlQuery *card = run(sql, {stockCode});
+    if (!card)
         return false;
     if (card->next()) {
         critical = storedCurrency(card->value(0));
@@ -150,10 +157,8 @@ bool StockFigures::balance(const QString &stockCode, Currency &balance, Currency
         return false;
     const QString sql = QStringLiteral("SELECT SUM(GIREN) AS GIREN_MIK, SUM(CIKAN) AS CIKAN_MIK\nFROM ")
         + movementTable() + QStringLiteral("\nWHERE STOK_KODU = ?");
-    QSqlQuery *sums = prepared(sql);
-    if (sums)
-        sums->bindValue(0, stockCode);
-    if (!execute(sums, literalSql(sql, {stockCode})))
+    QSqlQuery *sums = run(sql, {stockCode});
+    if (!sums)
         return false;
     balance = opening;
     if (sums->next())
@@ -171,11 +176,8 @@ bool StockFigures::totals(const QString &quantityColumn, const QString &stockCod
     QVariantList values{stockCode};
     if (period)
         values << isoDate(from) << isoDate(to);
-    QSqlQuery *q = prepared(sql);
-    if (q)
-        for (qsizetype i = 0; i < values.size(); ++i)
-            q->bindValue(int(i), values.at(i));
-    if (!execute(q, literalSql(sql, values)))
+    QSqlQuery *q = run(sql, values);
+    if (!q)
         return false;
     out = readTotals(*q);
     q->finish();
@@ -193,10 +195,8 @@ bool StockFigures::lastMovements(const QString &stockCode, TStokSonHareket &out)
         const QString sql = QStringLiteral("SELECT STOK_KODU,GIREN,CIKAN,TARIHI,FIYAT,TUTAR FROM ") + movementTable()
             + QStringLiteral("\nWHERE (STOK_KODU = ?) AND (") + column
             + QStringLiteral(">0) AND TARIHI IS NOT NULL\nORDER BY TARIHI DESC LIMIT 1");
-        QSqlQuery *q = prepared(sql);
-        if (q)
-            q->bindValue(0, stockCode);
-        if (!execute(q, literalSql(sql, {stockCode})))
+        QSqlQuery *q = run(sql, {stockCode});
+        if (!q)
             return false;
         if (q->next()) {
             const QDate date = storedDate(q->value(3));
@@ -226,10 +226,8 @@ bool StockFigures::extremes(const QString &stockCode, TStokEnuEnP &out)
         const QString column = entry ? QStringLiteral("GIREN") : QStringLiteral("CIKAN");
         const QString sql = QStringLiteral("SELECT MAX(TUTAR) AS ENYTUT, MIN(TUTAR) AS ENDTUT FROM ") + movementTable()
             + QStringLiteral("\nWHERE (") + column + QStringLiteral(" <> 0) AND ( STOK_KODU = ? )");
-        QSqlQuery *q = prepared(sql);
-        if (q)
-            q->bindValue(0, stockCode);
-        if (!execute(q, literalSql(sql, {stockCode})))
+        QSqlQuery *q = run(sql, {stockCode});
+        if (!q)
             return false;
         if (q->next()) {
             (entry ? out.highestEntryAmount : out.highestExitAmount) = storedCurrency(q->value(0));
@@ -280,12 +278,8 @@ bool StockFigures::cardFigures(const QString &stockCode, StockCardFigures &out)
     if (!cardQuantities(stockCode, out.critical, opening))
         return false;
     const QString sql = directionsSql({}, QStringLiteral("STOK_KODU = ?"), {}, true);
-    QSqlQuery *q = prepared(sql);
-    if (q) {
-        q->bindValue(0, stockCode);
-        q->bindValue(1, stockCode);
-    }
-    if (!execute(q, literalSql(sql, {stockCode, stockCode})))
+    QSqlQuery *q = run(sql, {stockCode, stockCode});
+    if (!q)
         return false;
     double entered = 0, issued = 0;
     while (q->next()) {

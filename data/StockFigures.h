@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 
 // The figures of a stock, computed from its movements whenever they are needed
 // (balances are never stored), and whole card and movement rows.
@@ -88,6 +89,8 @@ private:
     bool cardQuantities(const QString &stockCode, Currency &critical, Currency &opening);
     QSqlQuery *prepared(const QString &sql);
     bool execute(QSqlQuery *q, const QString &reportSql);
+    // Prepares (once), binds and runs; null after a failure, whose message is kept.
+    QSqlQuery *run(const QString &sql, const QVariantList &values);
 
     QHash<QString, QSqlQuery *> m_queries;
     QString m_error;
